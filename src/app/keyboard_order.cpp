@@ -1,0 +1,1 @@
+#include "app/keyboard_order.h"

@@ -1,0 +1,1 @@
+#include "app/status_parts.h"

@@ -1,0 +1,1 @@
+#include "feedback/browser_handlers.h"

@@ -1,0 +1,1 @@
+#include "lookup/text_routines.h"

@@ -1,0 +1,3 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+TEST(Smoke, AnsiCodePageIsGbk) { EXPECT_EQ(GetACP(), 936u); }
