@@ -10,9 +10,8 @@ std::vector<Control> KeyboardOrder(const WindowDefinition& definition) {
     if (control.tab_stop) stops.push_back(&control);
   // Later-defined first among equal order values: reverse, then sort stably.
   std::reverse(stops.begin(), stops.end());
-  std::stable_sort(stops.begin(), stops.end(), [](const auto* a, const auto* b) {
-    return a->tab_order < b->tab_order;
-  });
+  std::stable_sort(stops.begin(), stops.end(),
+                   [](const auto* a, const auto* b) { return a->tab_order < b->tab_order; });
   std::vector<Control> order;
   for (const auto* stop : stops) order.push_back(stop->id);
   return order;

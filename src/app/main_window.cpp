@@ -17,6 +17,7 @@ using enum ControlKind;
 
 // In definition order, which is also the stacking order among siblings (first on top). All five
 // tab stops share one order value, so the keyboard order is the reverse of this order.
+// clang-format off
 constexpr std::array kControls = {
     ControlDefinition{标签2, "标签2", Label, 分组框1, 14, 13, 109, 15, kContactNotice, false, 0},
     ControlDefinition{分组框1, "分组框1", GroupBox, MainWindow, 464, 8, 131, 32, "", false, 0},
@@ -50,9 +51,10 @@ constexpr std::array kStatusParts = {
     StatusPartDefinition{550, BorderStyle::Normal, -1, "状态文本"},
     StatusPartDefinition{60, BorderStyle::Normal, -1, "命令"},
 };
+// clang-format on
 
-constexpr WindowDefinition kMainWindow{
-    kInitialCaption, 661, 340, /*esc_closes=*/true, kControls, kBindings, kStatusParts};
+constexpr WindowDefinition kMainWindow{kInitialCaption, 661,       340,         /*esc_closes=*/true,
+                                       kControls,       kBindings, kStatusParts};
 
 }  // namespace
 

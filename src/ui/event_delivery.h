@@ -13,8 +13,8 @@
 namespace vx {
 
 struct EventOutcome {
-  bool handled = false;         // a handler ran
-  std::optional<bool> value;    // what it returned, if anything
+  bool handled = false;       // a handler ran
+  std::optional<bool> value;  // what it returned, if anything
 
   // Permission events are refused only by a handler that ran and returned false.
   bool Allows() const { return !(handled && value == false); }

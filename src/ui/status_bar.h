@@ -15,8 +15,8 @@ enum class BorderStyle { Normal, None, Raised };
 struct StatusPartDefinition {
   int32_t width;
   BorderStyle border;
-  int32_t icon;              // -1: none
-  std::string_view tip;      // UTF-8
+  int32_t icon;          // -1: none
+  std::string_view tip;  // UTF-8
 };
 
 class StatusBarPeer {

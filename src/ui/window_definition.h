@@ -17,11 +17,11 @@ struct ControlDefinition {
   Control id;
   std::string_view name;  // UTF-8, as handlers and people call the control
   ControlKind kind;
-  Control parent;         // MainWindow or another control
+  Control parent;  // MainWindow or another control
   int32_t left, top, width, height;
   std::string_view text;  // UTF-8; empty for none
   bool tab_stop;
-  int32_t tab_order;      // among tab stops: ascending, later-defined first among equals
+  int32_t tab_order;  // among tab stops: ascending, later-defined first among equals
 };
 
 struct EventBinding {

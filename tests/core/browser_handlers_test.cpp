@@ -41,9 +41,10 @@ TEST_F(BrowserHandlers, TitleBecomesTheCaptionAndAnEmptyTitleEmptiesIt) {
 }
 
 TEST_F(BrowserHandlers, CommandStateShowsWhichCommandChangedNotWhetherAllowed) {
-  const std::tuple<int32_t, int32_t, const char*> cases[] = {
-      {kCommandForward, 1, "0"}, {kCommandForward, 0, "0"}, {kCommandBack, 1, "1"},
-      {kCommandBack, 0, "1"}};
+  const std::tuple<int32_t, int32_t, const char*> cases[] = {{kCommandForward, 1, "0"},
+                                                             {kCommandForward, 0, "0"},
+                                                             {kCommandBack, 1, "1"},
+                                                             {kCommandBack, 0, "1"}};
   for (const auto& [command, allowed, shown] : cases) {
     const int32_t args[] = {command, allowed};
     OnBrowserCommandStateChanged(form, args);
@@ -62,8 +63,7 @@ TEST_F(BrowserHandlers, NewWindowIsAlwaysRefusedAndOpensTheStatusTextHere) {
   EXPECT_EQ(OnBrowserNewWindow(form, {}), false);
   SetStatusText("完成");  // not an address: handed on all the same
   EXPECT_EQ(OnBrowserNewWindow(form, {}), false);
-  EXPECT_EQ(form.navigations,
-            (std::vector<std::string>{"http://encyclopedia.test/link", "完成"}));
+  EXPECT_EQ(form.navigations, (std::vector<std::string>{"http://encyclopedia.test/link", "完成"}));
 }
 
 TEST_F(BrowserHandlers, NestedNotificationsDuringANewWindowNavigation) {

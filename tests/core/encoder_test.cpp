@@ -22,7 +22,7 @@ TEST(EncodeEntryName, WorkedExamples) {
       {"A-Z_0.9~", "A%2DZ%5F0%2E9%7E"},
       {"\t\n", "%09%0A"},
       {"\xB4\xCA\xCC\xF5", "%B4%CA%CC%F5"},  // 词条 in GBK
-      {"\x81G", "%81G"},                      // 丟: the second byte is a letter and stays
+      {"\x81G", "%81G"},                     // 丟: the second byte is a letter and stays
       {"%&#=?", "%25%26%23%3D%3F"},
       {"AZaz09", "AZaz09"},
   };
@@ -56,11 +56,20 @@ std::string CurlEncode(CURL* curl, const std::string& bytes) {
   std::string result;
   for (const char* c = escaped; *c; ++c) {
     switch (*c) {
-      case '-': result += "%2D"; break;
-      case '.': result += "%2E"; break;
-      case '_': result += "%5F"; break;
-      case '~': result += "%7E"; break;
-      default: result += *c;
+      case '-':
+        result += "%2D";
+        break;
+      case '.':
+        result += "%2E";
+        break;
+      case '_':
+        result += "%5F";
+        break;
+      case '~':
+        result += "%7E";
+        break;
+      default:
+        result += *c;
     }
   }
   curl_free(escaped);

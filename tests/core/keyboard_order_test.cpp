@@ -12,9 +12,9 @@ namespace {
 using enum Control;
 
 TEST(KeyboardOrder, MainWindowIsTheReverseOfTheDefinition) {
-  EXPECT_EQ(KeyboardOrder(MainWindowDefinition()),
-            (std::vector<Control>{超文本浏览框, 编辑框_搜索框, 按钮_进入词条, 按钮_搜索词条,
-                                  按钮_刷新}));
+  EXPECT_EQ(
+      KeyboardOrder(MainWindowDefinition()),
+      (std::vector<Control>{超文本浏览框, 编辑框_搜索框, 按钮_进入词条, 按钮_搜索词条, 按钮_刷新}));
 }
 
 TEST(KeyboardOrder, SortsByOrderValueThenLaterDefinedFirst) {
@@ -53,8 +53,8 @@ TEST(KeyboardOrder, NextSkipsUnavailableControlsAndWrapsBothWays) {
 
 TEST(FocusHolder, TheFocusWindowsControlElseItsParentsElseNone) {
   EXPECT_EQ(FocusHolder(编辑框_搜索框, std::nullopt), 编辑框_搜索框);  // the control's own window
-  EXPECT_EQ(FocusHolder(std::nullopt, 超文本浏览框), 超文本浏览框);   // one level down
-  EXPECT_EQ(FocusHolder(std::nullopt, std::nullopt), std::nullopt);  // two or more levels down
+  EXPECT_EQ(FocusHolder(std::nullopt, 超文本浏览框), 超文本浏览框);    // one level down
+  EXPECT_EQ(FocusHolder(std::nullopt, std::nullopt), std::nullopt);    // two or more levels down
 }
 
 }  // namespace

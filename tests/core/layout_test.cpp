@@ -14,16 +14,16 @@ using testing::Rect;
 TEST(Layout, BrowserAndStatusPartsFollowTheClientArea) {
   struct Case {
     int32_t width, height;
-    Rect browser;                 // from a starting browser of 100 x 100 at (0, 50)
-    std::vector<int32_t> edges;   // status part right edges
+    Rect browser;                // from a starting browser of 100 x 100 at (0, 50)
+    std::vector<int32_t> edges;  // status part right edges
   };
   const Case cases[] = {
       {645, 302, {0, 50, 640, 247}, {585, 645}},
-      {60, 200, {0, 50, 55, 145}, {0, 60}},        // part 0 has no width left
-      {59, 200, {0, 50, 54, 145}, {-1, 0}},        // part 0 runs to the end, part 1 gets nothing
-      {4, 200, {0, 50, 100, 145}, {-1, 0}},        // browser width -1 keeps the current width
-      {300, 54, {0, 50, 295, 100}, {240, 300}},    // browser height -1 keeps the current height
-      {0, 0, {0, 50, -5, -55}, {-1, 0}},           // minimised: handed on as computed
+      {60, 200, {0, 50, 55, 145}, {0, 60}},      // part 0 has no width left
+      {59, 200, {0, 50, 54, 145}, {-1, 0}},      // part 0 runs to the end, part 1 gets nothing
+      {4, 200, {0, 50, 100, 145}, {-1, 0}},      // browser width -1 keeps the current width
+      {300, 54, {0, 50, 295, 100}, {240, 300}},  // browser height -1 keeps the current height
+      {0, 0, {0, 50, -5, -55}, {-1, 0}},         // minimised: handed on as computed
   };
   for (const auto& [width, height, browser, edges] : cases) {
     FakeForm form{MainWindowDefinition()};

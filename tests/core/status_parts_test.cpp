@@ -12,11 +12,8 @@ using testing::RecordingStatusBar;
 
 TEST(StatusParts, RightEdgesFromWidths) {
   const std::pair<std::vector<int32_t>, std::vector<int32_t>> cases[] = {
-      {{550, 60}, {550, 610}},
-      {{0, 60}, {0, 60}},
-      {{-1, 60}, {-1, 0}},
-      {{10, -1, 5, 5}, {10, -1, 0, 0}},
-      {{}, {}},
+      {{550, 60}, {550, 610}},          {{0, 60}, {0, 60}}, {{-1, 60}, {-1, 0}},
+      {{10, -1, 5, 5}, {10, -1, 0, 0}}, {{}, {}},
   };
   for (const auto& [widths, edges] : cases) EXPECT_EQ(StatusParts::RightEdges(widths), edges);
 }

@@ -10,9 +10,7 @@ namespace vx {
 namespace {
 
 // A test value that may be missing.
-Text Make(const std::optional<std::string>& bytes) {
-  return bytes ? Text::Copy(*bytes) : Text();
-}
+Text Make(const std::optional<std::string>& bytes) { return bytes ? Text::Copy(*bytes) : Text(); }
 
 TEST(Text, MissingDiffersFromEmptyButReadsTheSame) {
   const Text missing, empty = Text::Copy("");
@@ -53,8 +51,8 @@ TEST(CompareTexts, OrdersBytesAsUnsignedWithMissingAsEmpty) {
       {"ab", "abc", -1},
       {"abc", "ab", 1},
       {"abc", "abc", 0},
-      {"B", "a", -1},                     // case matters: "B" is 0x42
-      {"\xB4\xCA", "z", 1},               // GBK bytes are above every ASCII byte
+      {"B", "a", -1},        // case matters: "B" is 0x42
+      {"\xB4\xCA", "z", 1},  // GBK bytes are above every ASCII byte
       {"\x80", "\x7F", 1},
       {"\xFF", "\xFE", 1},
   };
@@ -64,9 +62,12 @@ TEST(CompareTexts, OrdersBytesAsUnsignedWithMissingAsEmpty) {
 }
 
 TEST(IntegerToText, SignedDecimal) {
-  const std::pair<int32_t, const char*> cases[] = {
-      {0, "0"}, {1, "1"}, {-1, "-1"}, {42, "42"}, {INT32_MAX, "2147483647"},
-      {INT32_MIN, "-2147483648"}};
+  const std::pair<int32_t, const char*> cases[] = {{0, "0"},
+                                                   {1, "1"},
+                                                   {-1, "-1"},
+                                                   {42, "42"},
+                                                   {INT32_MAX, "2147483647"},
+                                                   {INT32_MIN, "-2147483648"}};
   for (const auto& [value, expected] : cases) {
     const Text text = IntegerToText(value);
     EXPECT_FALSE(text.missing());
