@@ -8,10 +8,12 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "ui/event_delivery.h"
 #include "ui/form.h"
 #include "ui/window_definition.h"
+#include "unique_handle.h"
 
 namespace vx {
 class StatusParts;
@@ -22,8 +24,11 @@ namespace vx::win32 {
 class BrowserView;
 class StatusBar;
 
+inline constexpr wchar_t kMainWindowClassName[] = L"VellumixMainWindow";
+
 class FormRuntime final : public Form {
  public:
+  // Registers itself as the program's fatal-error reporter.
   explicit FormRuntime(HINSTANCE instance);
   ~FormRuntime() override;  // releases whatever is still held (see Release)
 
@@ -38,7 +43,8 @@ class FormRuntime final : public Form {
   // The main window's key handling; true when the message was consumed.
   bool HandleKey(const MSG& message);
 
-  // Stops event delivery for good, destroys the windows and releases the components.
+  // Stops event delivery for good, destroys the windows and releases the components and icons.
+  // Idempotent.
   void Release();
   [[noreturn]] void ShutDown(int exit_code);  // Release, OleUninitialize, exit
   // Reports through a message box, releases and exits with -1. Registered as the program's
@@ -47,6 +53,9 @@ class FormRuntime final : public Form {
 
   HWND main_window() const { return main_window_; }
   HWND window_of(Control control) const;
+  // The control whose own window this is; nothing for the main window and for windows deeper
+  // down, such as those of the browser component.
+  std::optional<Control> ControlOfWindow(HWND window) const;
   BrowserView* browser() const { return browser_.get(); }
   EventDelivery* events() const { return events_.get(); }
 
@@ -62,11 +71,62 @@ class FormRuntime final : public Form {
   void SetStatusPartWidth(Control bar, int32_t part, int32_t width) override;
 
  private:
-  // Implementation details are the runtime's own (see form_runtime.cpp).
+  static LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK ControlSubclassProc(HWND window, UINT message, WPARAM wparam,
+                                              LPARAM lparam, UINT_PTR control, DWORD_PTR runtime);
+
+  // Building
+  bool Build(const WindowDefinition& definition);
+  bool RegisterWindowClasses();
+  bool CreateMainWindow(const WindowDefinition& definition);
+  void KeepOuterSize(int32_t width, int32_t height);
+  void SetIcons();
+  bool CreateControl(const WindowDefinition& definition, const ControlDefinition& control,
+                     int depth);
+  HWND CreateBrowserView(const ControlDefinition& control, HWND parent);
+  bool AttachStatusBar(const WindowDefinition& definition, HWND bar);
+  void StackControls(const WindowDefinition& definition);
+  void ShowControls();
+  void RaiseWhileWindowExists(int event);
+  void TearDown();
+
+  // Main window messages
+  LRESULT OnMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void OnSize();
+  void OnMove();
+  void OnClose();
+  void OnDestroy();
+  void OnNcDestroy();
+  bool OnActivate(WPARAM wparam);
+  void OnSetFocus();
+  void OnCommand(WPARAM wparam, LPARAM lparam);
+  void OnLeftButtonDown(Control control, WPARAM wparam, LPARAM lparam);
+  LRESULT OnControlColor(UINT message, WPARAM dc, LPARAM control);
+
+  // Focus and keys
+  bool IsInsideMainWindow(HWND window) const;
+  bool IsAvailable(Control control) const;
+  void RememberFocus();
+  void RestoreFocus();
+  void FocusFirstControl();
+  void MoveFocus(bool forward);
+  bool PreTranslate(MSG& message);
+
+  EventOutcome Raise(Control control, int event, std::span<const int32_t> args = {});
+  std::optional<ControlKind> KindOf(Control control) const;
+  bool Is(Control control, ControlKind kind) const { return KindOf(control) == kind; }
+
   HINSTANCE instance_;
   const WindowDefinition* definition_ = nullptr;
   HWND main_window_ = nullptr;
   std::array<HWND, kControlCount> controls_{};
+  std::vector<Control> keyboard_order_;
+  HWND remembered_focus_ = nullptr;
+  bool loop_entered_ = false;
+  bool released_ = false;
+  bool reporting_fatal_error_ = false;
+  UniqueIcon large_icon_;
+  UniqueIcon small_icon_;
   std::unique_ptr<BrowserView> browser_;
   std::unique_ptr<StatusBar> status_bar_;
   std::unique_ptr<StatusParts> status_parts_;
