@@ -1,7 +1,8 @@
 #include "commands.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstddef>
 #include <cstring>
