@@ -186,15 +186,17 @@ class WindowTestCase(unittest.TestCase):
     def start_and_wait_for_window(self):
         """Starts the program; its main window's first dump line once it is shown."""
         self.start_program()
-        ok, found = self.driver.run("wait", MAIN_CAPTION_PREFIX, self.WAIT_FOR_WINDOW_SECONDS,
-                                    timeout=self.WAIT_FOR_WINDOW_SECONDS + 10, check=False)
-        if not ok:
-            code = self.program.wait_exit(0)
-            self.fail(f"no window with a caption starting {MAIN_CAPTION_PREFIX!r} within "
-                      f"{self.WAIT_FOR_WINDOW_SECONDS} s (program exit code: {code}; "
-                      f"its output: {self.program.log_path})")
-        self.window = "#%d" % found[0]["hwnd"]
-        return found[0]
+        deadline = time.monotonic() + self.WAIT_FOR_WINDOW_SECONDS
+        while time.monotonic() < deadline and self.program.running():
+            ok, found = self.driver.run("wait", MAIN_CAPTION_PREFIX, 0.5, check=False)
+            if ok:
+                self.window = "#%d" % found[0]["hwnd"]
+                return found[0]
+        code = self.program.wait_exit(0)
+        self.fail(f"no window with a caption starting {MAIN_CAPTION_PREFIX!r} "
+                  + (f"within {self.WAIT_FOR_WINDOW_SECONDS} s" if code is None
+                     else f"before the program ended with exit code {code}")
+                  + f" (its output: {self.program.log_path})")
 
     def dump(self):
         """The main window and every window below it: (window, [children])."""
