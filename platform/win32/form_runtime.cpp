@@ -67,6 +67,13 @@ int32_t ModifierKeys(WPARAM mouse_keys) {
          (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
+LRESULT FillWithButtonFace(HWND window, WPARAM dc) {
+  RECT area;
+  GetClientRect(window, &area);
+  FillRect(reinterpret_cast<HDC>(dc), &area, GetSysColorBrush(COLOR_BTNFACE));
+  return 1;
+}
+
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
 }  // namespace
@@ -377,6 +384,11 @@ LRESULT CALLBACK FormRuntime::ControlSubclassProc(HWND window, UINT message, WPA
     case WM_NCHITTEST:
       // A group box lets the mouse through to what lies below; this one takes its own presses.
       if (runtime->Is(id, ControlKind::GroupBox)) return HTCLIENT;
+      break;
+    case WM_ERASEBKGND:
+      // A group box leaves its inside to its parent, which clips its children out when it
+      // paints: the box fills it itself.
+      if (runtime->Is(id, ControlKind::GroupBox)) return FillWithButtonFace(window, wparam);
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(window, ControlSubclassProc, control);
