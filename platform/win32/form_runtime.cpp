@@ -273,6 +273,11 @@ LRESULT FormRuntime::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       OnClose();
       return 0;
+    case WM_QUERYENDSESSION:
+      return OnQueryEndSession();
+    case WM_ENDSESSION:
+      OnEndSession(wparam != FALSE);
+      return 0;
     case WM_DESTROY:
       OnDestroy();
       return 0;
@@ -314,6 +319,15 @@ void FormRuntime::OnMove() { Raise(Control::MainWindow, window_event::kMoved); }
 
 void FormRuntime::OnClose() {
   if (Raise(Control::MainWindow, window_event::kCloseQuery).Allows()) DestroyWindow(main_window_);
+}
+
+// Logging off or shutting the system down asks the same question as closing the window.
+BOOL FormRuntime::OnQueryEndSession() {
+  return Raise(Control::MainWindow, window_event::kCloseQuery).Allows() ? TRUE : FALSE;
+}
+
+void FormRuntime::OnEndSession(bool ending) {
+  if (ending && main_window_) DestroyWindow(main_window_);
 }
 
 void FormRuntime::OnDestroy() {

@@ -95,6 +95,8 @@ class FormRuntime final : public Form {
   void OnSize();
   void OnMove();
   void OnClose();
+  BOOL OnQueryEndSession();
+  void OnEndSession(bool ending);
   void OnDestroy();
   void OnNcDestroy();
   bool OnActivate(WPARAM wparam);
