@@ -91,8 +91,9 @@ FormRuntime::~FormRuntime() {
 // ---------------------------------------------------------------------------------------------
 // Opening the window
 
+// A runtime opens its one window once.
 bool FormRuntime::OpenWindow(const WindowDefinition& definition) {
-  if (released_ || main_window_) return false;
+  if (released_ || definition_) return false;
   definition_ = &definition;
   keyboard_order_ = KeyboardOrder(definition);
   events_ = std::make_unique<EventDelivery>(definition, *this);

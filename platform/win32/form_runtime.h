@@ -36,7 +36,8 @@ class FormRuntime final : public Form {
   FormRuntime& operator=(const FormRuntime&) = delete;
 
   // Builds the window with delivery suspended, raises created, moved and size changed, shows it.
-  // False, with nothing left behind, when the window or a control cannot be built.
+  // False, with nothing left behind, when the window or a control cannot be built. A runtime
+  // opens one window, once.
   bool OpenWindow(const WindowDefinition& definition);
   // Until the quit request; returns its code. Key-downs pass through HandleKey first.
   int RunMessageLoop();
