@@ -64,7 +64,7 @@ bool PrepareControlKinds(HINSTANCE instance) {
 HWND CreateControlWindow(const ControlDefinition& control, HWND parent, HINSTANCE instance) {
   WindowKind kind;
   if (!KindOf(control.kind, kind)) return nullptr;
-  const DWORD style = kChildStyle | kind.style | (control.tab_stop ? WS_TABSTOP : 0);
+  const DWORD style = kChildStyle | kind.style;  // tab stops: the runtime marks them
   const std::wstring text = WideFromUtf8(control.text);
   const auto id = static_cast<INT_PTR>(kFirstControlId + static_cast<int>(control.id));
   HWND window = CreateWindowExW(kind.ex_style, kind.class_name, text.c_str(), style, control.left,

@@ -74,6 +74,13 @@ LRESULT FillWithButtonFace(HWND window, WPARAM dc) {
   return 1;
 }
 
+// The definition decides which controls take the focus from the keyboard, whoever made the window.
+void MarkTabStop(HWND window, bool tab_stop) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  const LONG_PTR marked = tab_stop ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP};
+  if (marked != style) SetWindowLongPtrW(window, GWL_STYLE, marked);
+}
+
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
 
 }  // namespace
@@ -191,6 +198,7 @@ bool FormRuntime::CreateControl(const WindowDefinition& definition,
                     : CreateControlWindow(control, parent_window, instance_);
   if (!window) return false;
   controls_[index] = window;
+  MarkTabStop(window, control.tab_stop);
   if (control.kind == ControlKind::StatusBar && !AttachStatusBar(definition, window)) return false;
   // Every control reports its left-button presses; the subclass goes with the window.
   return SetWindowSubclass(window, ControlSubclassProc, index, reinterpret_cast<DWORD_PTR>(this)) !=
