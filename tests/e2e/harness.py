@@ -186,8 +186,11 @@ class WindowTestCase(unittest.TestCase):
         return self.program
 
     def start_and_wait_for_window(self):
-        """Starts the program; its main window's first dump line once it is shown."""
         self.start_program()
+        return self.wait_for_window()
+
+    def wait_for_window(self):
+        """The main window's dump line once it is shown."""
         deadline = time.monotonic() + self.WAIT_FOR_WINDOW_SECONDS
         while time.monotonic() < deadline and self.program.running():
             ok, found = self.driver.run("wait", MAIN_CAPTION_PREFIX, 0.5, check=False)

@@ -51,9 +51,17 @@ class Keys(harness.WindowTestCase):
         self.assertEqual(edit["hwnd"], self.focus())
         self.close_and_expect_exit(0)
 
-    def test_tab_and_shift_tab_follow_the_keyboard_order(self):
+    def test_focus_starts_in_the_browser_view_and_tab_follows_the_keyboard_order(self):
         self.start_and_wait_for_window()
-        _, children = self.dump()
+        window, children = self.dump()
+        parents = {c["hwnd"]: c["parent"] for c in children}
+        (view,) = [c["parent"] for c in children if c["class"] == "Shell Embedding"]
+        focus, ancestors = window["focus"], []
+        while focus in parents:
+            ancestors.append(focus)
+            focus = parents[focus]
+        self.assertIn(view, ancestors, "the focus starts inside the browser view")
+
         buttons = {text: self.child(children, "Button", text)["hwnd"]
                    for text in ("创建词条", "搜索词条", "刷新")}
         edit = self.click_into_edit_box()

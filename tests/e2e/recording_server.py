@@ -69,6 +69,9 @@ class RecordingServer(http.server.ThreadingHTTPServer):
             self._requests.append(request)
             self._changed.notify_all()
 
+    def handle_error(self, request, client_address):
+        pass  # a client that went away mid-answer (the program closed while a page loaded)
+
     def requests(self):
         with self._changed:
             return list(self._requests)

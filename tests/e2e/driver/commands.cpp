@@ -46,12 +46,6 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
-bool HasIcon(HWND window, WPARAM which) {
-  DWORD_PTR icon = 0;
-  SendMessageTimeoutW(window, WM_GETICON, which, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &icon);
-  return icon != 0;
-}
-
 void PrintWindowLine(const char* kind, HWND window) {
   RECT outer{}, client{};
   GetWindowRect(window, &outer);
@@ -71,8 +65,6 @@ void PrintWindowLine(const char* kind, HWND window) {
       .Add("exstyle", static_cast<long long>(GetWindowLongW(window, GWL_EXSTYLE) & 0xffffffffu))
       .AddHandle("owner", GetWindow(window, GW_OWNER))
       .AddHandle("focus", FocusOf(window))
-      .AddBool("icon_big", HasIcon(window, ICON_BIG))
-      .AddBool("icon_small", HasIcon(window, ICON_SMALL))
       .AddNumbers("screen", {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)})
       .Print();
 }
