@@ -3,6 +3,7 @@
 // keeps its IWebBrowser2, and turns its DWebBrowserEvents2 notifications into the view's events.
 
 #include <windows.h>
+
 #include <exdisp.h>
 
 #include <cstdint>
