@@ -44,7 +44,7 @@ struct BrowserView::Impl final : BrowserNoticeHandler {
 
   void Navigate(const Text& address);
   void Command(int32_t number);
-  void ExecDocumentCommand(OLECMDID command);
+  static void ExecDocumentCommand(IWebBrowser2& web, OLECMDID command);
   Text ReadProperty(int property);
   std::string LocationName();
   bool TranslateAccelerator(MSG& message);
@@ -178,16 +178,16 @@ void BrowserView::Impl::Command(int32_t number) {
       held->Stop();
       break;
     case 6:
-      ExecDocumentCommand(OLECMDID_SAVEAS);
+      ExecDocumentCommand(*held, OLECMDID_SAVEAS);
       break;
     case 7:
-      ExecDocumentCommand(OLECMDID_PRINT);
+      ExecDocumentCommand(*held, OLECMDID_PRINT);
       break;
     case 8:
-      ExecDocumentCommand(OLECMDID_PRINTPREVIEW);
+      ExecDocumentCommand(*held, OLECMDID_PRINTPREVIEW);
       break;
     case 9:
-      ExecDocumentCommand(OLECMDID_PAGESETUP);
+      ExecDocumentCommand(*held, OLECMDID_PAGESETUP);
       break;
     default:
       break;
@@ -195,9 +195,9 @@ void BrowserView::Impl::Command(int32_t number) {
 }
 
 // Commands on the page itself go to the document, when there is one.
-void BrowserView::Impl::ExecDocumentCommand(OLECMDID command) {
+void BrowserView::Impl::ExecDocumentCommand(IWebBrowser2& web, OLECMDID command) {
   ComPtr<IDispatch> document;
-  if (!browser || FAILED(browser->get_Document(document.put())) || !document) return;
+  if (FAILED(web.get_Document(document.put())) || !document) return;
   const auto target = document.As<IOleCommandTarget>(IID_IOleCommandTarget);
   if (target) target->Exec(nullptr, command, OLECMDEXECOPT_DODEFAULT, nullptr, nullptr);
 }

@@ -37,6 +37,7 @@ class ComPtr {
 
   Interface* get() const { return pointer_; }
   Interface* operator->() const { return pointer_; }
+  Interface& operator*() const { return *pointer_; }
   explicit operator bool() const { return pointer_ != nullptr; }
 
   // For functions that hand out a new reference through an out parameter.
