@@ -341,7 +341,7 @@ void FormRuntime::OnEndSession(bool ending) {
 
 void FormRuntime::OnDestroy() {
   Raise(Control::MainWindow, window_event::kAboutToBeDestroyed);
-  if (browser_) browser_->ReleaseComponent();
+  if (browser_) component_references_left_ = browser_->ReleaseComponent();
   // Before the loop runs nobody would take the quit request; it would only end a later loop.
   if (loop_entered_) PostQuitMessage(0);
 }

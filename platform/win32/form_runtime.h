@@ -58,6 +58,9 @@ class FormRuntime final : public Form {
   // down, such as those of the browser component.
   std::optional<Control> ControlOfWindow(HWND window) const;
   BrowserView* browser() const { return browser_.get(); }
+  // What the browser component's final Release returned when the window was destroyed (0 when
+  // nothing else still held it); nothing before.
+  std::optional<ULONG> component_references_left() const { return component_references_left_; }
   EventDelivery* events() const { return events_.get(); }
 
   // Form
@@ -126,6 +129,7 @@ class FormRuntime final : public Form {
   std::vector<Control> keyboard_order_;
   HWND remembered_focus_ = nullptr;
   bool loop_entered_ = false;
+  std::optional<ULONG> component_references_left_;
   bool released_ = false;
   bool reporting_fatal_error_ = false;
   UniqueIcon large_icon_;

@@ -491,6 +491,8 @@ TEST_P(CloseQueryTest, OnlyAnAnswerOfFalseKeepsTheWindow) {
   if (GetParam().closes)
     expected.push_back({MainWindow, window_event::kAboutToBeDestroyed, {}, false});
   EXPECT_EQ(g_deliveries, expected);
+  EXPECT_EQ(runtime_.component_references_left(),
+            GetParam().closes ? std::optional<ULONG>(0) : std::nullopt);
   MSG quit;
   EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
       << "no quit request before the message loop runs";
