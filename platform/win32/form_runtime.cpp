@@ -295,6 +295,9 @@ LRESULT FormRuntime::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnNcDestroy();
       return DefWindowProcW(window, message, wparam, lparam);
     }
+    case WM_GETMINMAXINFO:
+      OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lparam));
+      return 0;
     case WM_ACTIVATE:
       if (OnActivate(wparam)) return 0;
       break;
@@ -352,6 +355,14 @@ void FormRuntime::OnNcDestroy() {
   controls_.fill(nullptr);
   remembered_focus_ = nullptr;
   if (status_bar_) status_bar_->Forget();
+}
+
+// The system would keep a sizable window within a little more than the screen; the window's own
+// size stands even on a screen smaller than it.
+void FormRuntime::OnGetMinMaxInfo(MINMAXINFO& limits) {
+  if (!definition_) return;
+  limits.ptMaxTrackSize.x = std::max<LONG>(limits.ptMaxTrackSize.x, definition_->outer_width);
+  limits.ptMaxTrackSize.y = std::max<LONG>(limits.ptMaxTrackSize.y, definition_->outer_height);
 }
 
 // The focus goes back where it was when the window was deactivated. True when handled here;

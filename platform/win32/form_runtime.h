@@ -103,6 +103,7 @@ class FormRuntime final : public Form {
   void OnEndSession(bool ending);
   void OnDestroy();
   void OnNcDestroy();
+  void OnGetMinMaxInfo(MINMAXINFO& limits);
   bool OnActivate(WPARAM wparam);
   void OnSetFocus();
   void OnCommand(WPARAM wparam, LPARAM lparam);
