@@ -7,7 +7,9 @@
 
 namespace vx::win32 {
 
-template <typename Handle, auto Close>
+// Close is a function object rather than a function pointer: the address of an imported system
+// function is not a constant that every compiler accepts as a template argument.
+template <typename Handle, typename Close>
 class UniqueHandle {
  public:
   UniqueHandle() = default;
@@ -25,7 +27,7 @@ class UniqueHandle {
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void reset(Handle handle = nullptr) {
-    if (handle_) Close(handle_);
+    if (handle_) Close()(handle_);
     handle_ = handle;
   }
 
@@ -33,6 +35,9 @@ class UniqueHandle {
   Handle handle_ = nullptr;
 };
 
-using UniqueIcon = UniqueHandle<HICON, &DestroyIcon>;
+struct CloseIcon {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using UniqueIcon = UniqueHandle<HICON, CloseIcon>;
 
 }  // namespace vx::win32
