@@ -92,7 +92,8 @@ TEST_F(MainWindowTest, FrameIsCentredOnTheScreenAtItsOuterSize) {
   EXPECT_FALSE(GetWindowLongPtrW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(GetMenu(Main()), nullptr);
   EXPECT_EQ(GetWindow(Main(), GW_OWNER), nullptr);
-  EXPECT_EQ(GetClassLongPtrW(Main(), GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
+  EXPECT_EQ(GetClassLongPtrW(Main(), GCLP_HBRBACKGROUND),
+            static_cast<ULONG_PTR>(COLOR_BTNFACE + 1));
 }
 
 TEST_F(MainWindowTest, KeepsItsOuterSizeOnAScreenSmallerThanIt) {
