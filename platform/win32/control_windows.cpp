@@ -46,8 +46,8 @@ bool KindOf(ControlKind kind, WindowKind& window) {
   return false;
 }
 
-// The bar's place comes from docking, and the window is resized by its frame, not by a grip;
-// some versions of the control add the grip on their own when the parent has a sizing border.
+// The window is resized by its frame, not by a grip on the bar. The grip is not asked for; should
+// the control add one of its own accord, it goes.
 void RemoveSizeGrip(HWND bar) {
   const LONG_PTR style = GetWindowLongPtrW(bar, GWL_STYLE);
   if (style & SBARS_SIZEGRIP) SetWindowLongPtrW(bar, GWL_STYLE, style & ~LONG_PTR{SBARS_SIZEGRIP});
