@@ -171,19 +171,20 @@ class WindowTestCase(unittest.TestCase):
         self.driver = Driver(self.config)
         self.addCleanup(self.driver.close)
         self.driver.run("windows", timeout=self.DRIVER_READY_SECONDS)
-        self.program = None
-
-    def tearDown(self):
-        # Every test waits for the program's end itself; one still running here has failed.
-        if self.program is not None:
-            if self.program.running():
-                self.program.kill()
-                stop_wine(self.config)
-            self.program.kill()
 
     def start_program(self, environment=None):
-        self.program = Program(self.config, self.id().rsplit(".", 1)[-1], environment)
+        self._started = getattr(self, "_started", 0) + 1
+        log_name = f"{self.id().rsplit('.', 1)[-1]}-{self._started}"
+        self.program = Program(self.config, log_name, environment)
+        self.addCleanup(self._end_program, self.program)
         return self.program
+
+    def _end_program(self, program):
+        # Every test waits for the program's end itself; one still running here has failed.
+        if program.running():
+            program.kill()
+            stop_wine(self.config)
+        program.kill()
 
     def start_and_wait_for_window(self):
         self.start_program()

@@ -23,18 +23,25 @@ class Keys(harness.WindowTestCase):
             time.sleep(0.1)
         return self.focus()
 
-    def test_escape_in_the_edit_box_closes_the_window(self):
-        self.start_and_wait_for_window()
-        edit = self.click_into_edit_box()
-        self.assertEqual(edit["hwnd"], self.wait_for_focus(edit["hwnd"]))
-        harness.xdotool("key", "Escape")
-        self.assertExitCode(0)
+    def test_escape_closes_the_window_wherever_the_focus_is(self):
+        for place in ("Edit", "Shell Embedding"):
+            with self.subTest(focus_in=place):
+                self.start_and_wait_for_window()
+                _, children = self.dump()
+                target = self.child(children, place)
+                harness.click_at_centre(target["screen"])
+                if place == "Edit":
+                    self.assertEqual(target["hwnd"], self.wait_for_focus(target["hwnd"]))
+                else:
+                    time.sleep(0.3)
+                harness.xdotool("key", "Escape")
+                self.assertExitCode(0)
 
     def test_escape_with_shift_or_ctrl_does_not_close(self):
         self.start_and_wait_for_window()
         edit = self.click_into_edit_box()
         self.assertEqual(edit["hwnd"], self.wait_for_focus(edit["hwnd"]))
-        for keys in ("shift+Escape", "ctrl+Escape"):
+        for keys in ("shift+Escape", "ctrl+Escape", "alt+Escape"):
             with self.subTest(keys=keys):
                 harness.xdotool("key", keys)
                 self.assertStillRunning(1.5)
