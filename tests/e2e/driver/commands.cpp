@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include <cstddef>
-#include <cstring>
 #include <cwchar>
 #include <map>
 
@@ -46,14 +45,14 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
-void PrintWindowLine(const char* kind, HWND window) {
+void PrintWindowLine(HWND window) {
   RECT outer{}, client{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
   POINT origin{0, 0};
   ClientToScreen(window, &origin);
   JsonLine()
-      .Add("kind", std::wstring(kind, kind + std::strlen(kind)))
+      .Add("kind", L"window")
       .AddHandle("hwnd", window)
       .Add("pid", ProcessOf(window))
       .Add("class", ClassOf(window))
@@ -97,13 +96,13 @@ void PrintChildLine(HWND main_window, HWND child) {
 bool Wait(const Arguments& args) {
   HWND window = WaitFor([&] { return MainWindow(args[0]); }, Seconds(args[1]));
   if (window == nullptr) return Fail(L"no window " + args[0]);
-  PrintWindowLine("window", window);
+  PrintWindowLine(window);
   return true;
 }
 
 // windows: every visible top-level window
 bool Windows(const Arguments&) {
-  for (HWND window : VisibleTopLevelWindows()) PrintWindowLine("window", window);
+  for (HWND window : VisibleTopLevelWindows()) PrintWindowLine(window);
   return true;
 }
 
@@ -111,7 +110,7 @@ bool Windows(const Arguments&) {
 bool Dump(const Arguments& args) {
   HWND window = MainWindow(args[0]);
   if (window == nullptr) return Fail(L"no window " + args[0]);
-  PrintWindowLine("window", window);
+  PrintWindowLine(window);
   for (HWND child : Descendants(window)) PrintChildLine(window, child);
   return true;
 }
