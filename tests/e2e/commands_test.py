@@ -113,6 +113,15 @@ class Commands(harness.WindowTestCase):
         self.assertEqual("/searchword/?word=%D2%D2&pic=2&sug=1&oq=%D2%D2", third.target)
         self.close_and_expect_exit(0)
 
+    def test_a_long_name_arrives_whole(self):
+        name = "词条" * 150 + "x" * 100  # 700 bytes, 1900 encoded, twice in the search address
+        encoded = gbk_percent_encoded(name)
+        self.start_and_wait_for_window()
+        self.driver.run("settext", self.window, "Edit", name)
+        search = self.click_and_expect_request(SEARCH, 1)
+        self.assertEqual(f"/searchword/?word={encoded}&pic=2&sug=1&oq={encoded}", search.target)
+        self.close_and_expect_exit(0)
+
     def test_closing_while_a_page_loads_exits_with_0(self):
         self.start_and_wait_for_window()
         self.driver.run("settext", self.window, "Edit", "slowpage")
