@@ -10,6 +10,7 @@
 #include "browser_site.h"
 #include "com_ptr.h"
 #include "com_text.h"
+#include "wide_text.h"
 #include "ui/controls.h"
 
 namespace vx::win32 {

@@ -27,25 +27,4 @@ std::wstring_view ViewOf(BSTR bstr) {
   return bstr ? std::wstring_view(bstr, SysStringLen(bstr)) : std::wstring_view();
 }
 
-std::wstring WideFromAnsi(std::string_view ansi) {
-  if (ansi.empty() || ansi.size() > INT_MAX) return {};
-  const int length = static_cast<int>(ansi.size());
-  const int needed = MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
-  if (needed <= 0) return {};
-  std::wstring wide(static_cast<size_t>(needed), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, wide.data(), needed);
-  return wide;
-}
-
-std::string AnsiFromWide(std::wstring_view wide) {
-  if (wide.empty() || wide.size() > INT_MAX) return {};
-  const int length = static_cast<int>(wide.size());
-  const int needed =
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  if (needed <= 0) return {};
-  std::string ansi(static_cast<size_t>(needed), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), needed, nullptr, nullptr);
-  return ansi;
-}
-
 }  // namespace vx::win32

@@ -1,6 +1,5 @@
 #pragma once
-// Texts at the COM boundary: BSTRs and VARIANTs that free themselves, and the conversions between
-// the program's ANSI code-page bytes and the wide strings that COM speaks.
+// Texts at the COM boundary: BSTRs and VARIANTs that free themselves.
 
 #include <windows.h>
 
@@ -65,9 +64,5 @@ class UniqueVariant {
 
 // The characters of a BSTR; a null BSTR reads as the empty string.
 std::wstring_view ViewOf(BSTR bstr);
-
-// ANSI code page bytes <-> wide characters; what cannot be converted gives the empty string.
-std::wstring WideFromAnsi(std::string_view ansi);
-std::string AnsiFromWide(std::wstring_view wide);
 
 }  // namespace vx::win32
