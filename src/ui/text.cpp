@@ -1,10 +1,14 @@
 #include "ui/text.h"
 
+#include <cstdint>
 #include <cstring>
+
+#include "ui/fatal_error.h"
 
 namespace vx {
 
 Text Text::Allocate(std::size_t length) {
+  if (length == SIZE_MAX) ReportFatalError(kOutOfMemoryMessage);  // no room for the NUL
   Text text;
   text.bytes_.reset(new char[length + 1]);  // out of memory ends the program (fatal_error.h)
   text.bytes_[length] = '\0';
